@@ -23,7 +23,8 @@ int IndexOf(std::string_view text, std::string_view part, int start = 1,
 
 // The last occurrence of `part` that lies wholly within positions 1 to
 // start - 1; overlapping occurrences count. start <= 1 gives -1; a start past
-// length + 1 (such as kToEnd, the default) searches the whole text.
+// length + 1 (such as kToEnd, the default) searches the whole text. An empty
+// part stands at every character start, so it gives the last one searched.
 int LastIndexOf(std::string_view text, std::string_view part,
                 int start = kToEnd, Case match = Case::kSensitive);
 
