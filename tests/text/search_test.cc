@@ -1,0 +1,104 @@
+#include "text/search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace modian {
+namespace {
+
+using namespace std::string_literals;
+
+struct SearchCase {
+  std::string text;
+  std::string part;
+  int start;
+  Case match;
+  int want;
+};
+
+std::string Describe(const SearchCase& c) {
+  return "text=" + c.text + " part=" + c.part +
+         " start=" + std::to_string(c.start) +
+         (c.match == Case::kIgnore ? " ignoring case" : "");
+}
+
+TEST(IndexOf, FollowsPositionsDefaultsAndTheDoubleByteRule) {
+  const SearchCase cases[] = {
+      // A pair that straddles two characters is no occurrence.
+      {"\xB0\xD6\xD0\xC4", "\xD6\xD0", 1, Case::kSensitive, -1},
+      {"\xD6\xD0", "\xD6\xD0", 1, Case::kSensitive, 1},
+      {"\xB0\xD6\xD0\xC4\xD6\xD0", "\xD6\xD0", 1, Case::kSensitive, 5},
+      // An ASCII byte that is a second byte is not a match start.
+      {"\xB0" "A", "A", 1, Case::kSensitive, -1},
+      {"\xB0" "AA", "A", 1, Case::kSensitive, 3},
+      // Characters are counted from start, wherever it falls.
+      {"\xB0" "A", "A", 2, Case::kSensitive, 2},
+      {"abcabc", "b", 0, Case::kSensitive, 2},
+      {"abcabc", "b", -5, Case::kSensitive, 2},
+      {"abcabc", "b", 3, Case::kSensitive, 5},
+      {"abcabc", "b", 6, Case::kSensitive, -1},
+      {"abcabc", "c", 7, Case::kSensitive, -1},
+      {"abcabc", "c", 6, Case::kSensitive, 6},
+      {"abc", "abcd", 1, Case::kSensitive, -1},
+      {"", "a", 1, Case::kSensitive, -1},
+      {"abc", "", 1, Case::kSensitive, 1},
+      {"abc", "", 3, Case::kSensitive, 1},
+      {"abc", "", 4, Case::kSensitive, -1},
+      {"", "", 1, Case::kSensitive, -1},
+      {"Cookie: a=1", "cookie:", 1, Case::kSensitive, -1},
+      {"Cookie: a=1", "cookie:", 1, Case::kIgnore, 1},
+      {"X-ACCEPT: 1", "accept:", 1, Case::kIgnore, 3},
+      // Only ASCII letters fold: "[" and "{", 0xC1 and 0xE1 differ by 0x20.
+      {"a[", "A{", 1, Case::kIgnore, -1},
+      {"\xC1\xA1", "\xE1\xA1", 1, Case::kIgnore, -1},
+      // A lead byte that ends the text starts no character.
+      {"ab\xB0", "\xB0", 1, Case::kSensitive, -1},
+      // Bytes after a zero byte are not part of the text.
+      {"ab\0c"s, "c", 1, Case::kSensitive, -1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Describe(c));
+    EXPECT_EQ(IndexOf(c.text, c.part, c.start, c.match), c.want);
+  }
+}
+
+TEST(LastIndexOf, SearchesOnlyBeforeStartAndWalksFromTheFirstByte) {
+  const SearchCase cases[] = {
+      {"abcabc", "bc", 6, Case::kSensitive, 2},
+      {"abcabc", "bc", 7, Case::kSensitive, 5},
+      {"abcabc", "bc", kToEnd, Case::kSensitive, 5},
+      {"abcabc", "bc", 100, Case::kSensitive, 5},
+      {"abcabc", "bc", 1, Case::kSensitive, -1},
+      {"abcabc", "bc", 0, Case::kSensitive, -1},
+      {"abcabc", "bc", -3, Case::kSensitive, -1},
+      {"abcabc", "x", kToEnd, Case::kSensitive, -1},
+      // Overlapping occurrences count.
+      {"aaa", "aa", kToEnd, Case::kSensitive, 2},
+      {"\xD6\xD0\xB0\xD6\xD0\xC4", "\xD6\xD0", kToEnd, Case::kSensitive, 1},
+      {"\xB0\xD6\xD0\xC4", "\xD6\xD0", kToEnd, Case::kSensitive, -1},
+      // A run of lead bytes: only every other byte starts a character.
+      {"\xB0\xB0\xB0\xB0\xB0", "\xB0\xB0", kToEnd, Case::kSensitive, 3},
+      {"xAbyab", "AB", kToEnd, Case::kSensitive, -1},
+      {"xAbyab", "AB", kToEnd, Case::kIgnore, 5},
+      {"xAbyab", "AB", 6, Case::kIgnore, 2},
+      {"abc", "", kToEnd, Case::kSensitive, 3},
+      {"abc", "", 3, Case::kSensitive, 2},
+      {"a\xB0\xA1", "", kToEnd, Case::kSensitive, 2},
+      {"", "", kToEnd, Case::kSensitive, -1},
+      {"ab\xB0", "\xB0", kToEnd, Case::kSensitive, -1},
+      {"ab\0ab"s, "ab", kToEnd, Case::kSensitive, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(Describe(c));
+    EXPECT_EQ(LastIndexOf(c.text, c.part, c.start, c.match), c.want);
+  }
+}
+
+TEST(Search, DefaultsAreFromTheFirstByteToTheEndWithExactCase) {
+  EXPECT_EQ(IndexOf("aBab", "ab"), 3);
+  EXPECT_EQ(LastIndexOf("abaB", "ab"), 1);
+}
+
+}  // namespace
+}  // namespace modian
