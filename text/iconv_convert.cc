@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <memory>
 
 #include "text/utf8_sequence.h"
 
@@ -92,11 +93,25 @@ class IconvHandle {
   iconv_t handle_;
 };
 
+constexpr int kEncodings = 3;
+
+// Opening a converter costs far more than converting a short text, and the
+// program converts many short texts, so each thread keeps its converters.
+IconvHandle& ConverterFor(Encoding from, Encoding to) {
+  thread_local std::unique_ptr<IconvHandle> handles[kEncodings][kEncodings];
+  auto& handle = handles[static_cast<int>(from)][static_cast<int>(to)];
+  if (!handle) handle = std::make_unique<IconvHandle>(from, to);
+  if (handle->valid()) {
+    iconv(handle->get(), nullptr, nullptr, nullptr, nullptr);
+  }
+  return *handle;
+}
+
 }  // namespace
 
 std::string ConvertAll(std::string_view input, Encoding from, Encoding to) {
   if (input.empty()) return {};
-  IconvHandle converter(from, to);
+  IconvHandle& converter = ConverterFor(from, to);
   if (!converter.valid()) return {};
 
   const auto replacement = Replacement(to);
