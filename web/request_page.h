@@ -21,7 +21,7 @@ struct RequestPageOptions {
   // 0 GET, 1 POST, 2 HEAD, 3 PUT, 4 OPTIONS, 5 DELETE, 6 TRACE, 7 CONNECT;
   // any other value is GET.
   int method = 0;
-  AnsiText bodyText;
+  AnsiText bodyText = {};
   // In and out. nullptr: no "Cookie" header and no merging. Loses a "Cookie:"
   // prefix; after merging holds the merged list.
   AnsiText* cookies = nullptr;
@@ -33,17 +33,17 @@ struct RequestPageOptions {
   int* statusCode = nullptr;
   bool disableRedirects = false;
   // Sent instead of bodyText when it holds at least one byte.
-  ByteBlock bodyBytes;
-  AnsiText proxy;
+  ByteBlock bodyBytes = {};
+  AnsiText proxy = {};
   // 0 or negative: 15 s; -1: the request object's own time-outs.
   int timeoutSeconds = 0;
-  AnsiText proxyUser;
-  AnsiText proxyPassword;
+  AnsiText proxyUser = {};
+  AnsiText proxyPassword = {};
   // 1: Basic credentials; any other value sends none.
   int proxyAuthMode = 1;
   // Left out: a new object is made. A passed null handle is used all the
   // same, and every operation on it fails.
-  std::optional<std::shared_ptr<RequestObject>> requestObject;
+  std::optional<std::shared_ptr<RequestObject>> requestObject = {};
   bool mergeSentCookies = true;
   bool addDefaultHeaders = true;
   bool normalizeHeaders = true;
