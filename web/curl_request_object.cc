@@ -89,6 +89,13 @@ std::string WireUrl(std::string_view gbkUrl) {
   return wire;
 }
 
+// Spaces and tabs around a field value are not part of it on the wire.
+std::string WithoutBlanks(std::string_view value) {
+  const std::size_t first = value.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::string();
+  return std::string(value.substr(first, value.find_last_not_of(" \t") - first + 1));
+}
+
 // The received bytes as GBK text: a zero byte would end the text early.
 AnsiText ReceivedText(std::string_view bytes) {
   std::string cleaned(bytes);
@@ -182,7 +189,7 @@ class CurlRequestObject final : public RequestObject {
   void SetRequestHeader(std::string_view name,
                         std::string_view value) override {
     const std::string headerName(UpToZero(name));
-    const std::string headerValue = AnsiToUtf8(UpToZero(value));
+    const std::string headerValue = WithoutBlanks(AnsiToUtf8(UpToZero(value)));
     if (!opened_ || !IsToken(headerName) || HasLineBreakOrControl(headerValue))
       return;
     // The transport frames the body itself; a length of the caller's could
