@@ -39,4 +39,11 @@ inline bool PartStandsAt(std::string_view text, std::size_t at,
   return true;
 }
 
+// The first occurrence of a non-empty `part` that begins at a character start
+// of the walk from `from` (itself taken as a character start) and ends by
+// `end`; npos when there is none. Linear in end - from for a short part.
+std::size_t FindAtCharStart(std::string_view text, std::string_view part,
+                            std::size_t from, std::size_t end,
+                            bool ignoreCase);
+
 }  // namespace modian

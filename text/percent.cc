@@ -1,5 +1,7 @@
 #include "text/percent.h"
 
+#include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "text/code_page.h"
@@ -13,11 +15,21 @@ bool StandsForItself(unsigned char byte) {
          (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
 }
 
+// The value of each byte as a hexadecimal digit of either case; -1 for
+// every byte that is none.
+constexpr auto kHexValues = [] {
+  std::array<std::int8_t, 256> values{};
+  for (auto& value : values) value = -1;
+  for (int digit = 0; digit < 10; ++digit) values['0' + digit] = digit;
+  for (int digit = 0; digit < 6; ++digit) {
+    values['A' + digit] = static_cast<std::int8_t>(10 + digit);
+    values['a' + digit] = static_cast<std::int8_t>(10 + digit);
+  }
+  return values;
+}();
+
 int HexValue(char digit) {
-  if (digit >= '0' && digit <= '9') return digit - '0';
-  if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
-  if (digit >= 'a' && digit <= 'f') return digit - 'a' + 10;
-  return -1;
+  return kHexValues[static_cast<unsigned char>(digit)];
 }
 
 }  // namespace
@@ -45,29 +57,34 @@ AnsiText UrlEncode(std::string_view text, UrlEncodeOptions options) {
 
 AnsiText UrlDecode(std::string_view text, UrlDecodeOptions options) {
   const auto bytes = UpToZero(text);
-  AnsiText decoded;
-  decoded.reserve(bytes.size());
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    const void* found =
-        std::memchr(bytes.data() + at, '%', bytes.size() - at);
-    const std::size_t percent =
-        found ? static_cast<const char*>(found) - bytes.data() : bytes.size();
-    decoded.append(bytes.data() + at, percent - at);
-    if (percent == bytes.size()) break;
-    const int high =
-        percent + 1 < bytes.size() ? HexValue(bytes[percent + 1]) : -1;
-    const int low =
-        percent + 2 < bytes.size() ? HexValue(bytes[percent + 2]) : -1;
-    if (high < 0 || low < 0) {
-      decoded.push_back('%');
-      at = percent + 1;
-      continue;
+  // Decoding never lengthens a text, so one buffer of the input's size holds
+  // the result and the walk stays linear.
+  AnsiText decoded(bytes.size(), '\0');
+  char* out = decoded.data();
+  const char* in = bytes.data();
+  const char* const end = in + bytes.size();
+  while (in < end) {
+    const auto* percent =
+        static_cast<const char*>(std::memchr(in, '%', end - in));
+    if (percent == nullptr) percent = end;
+    std::memcpy(out, in, percent - in);
+    out += percent - in;
+    in = percent;
+    // Escapes often come in runs, as in the UTF-8 bytes of a character.
+    while (in < end && *in == '%') {
+      const int high = end - in > 2 ? HexValue(in[1]) : -1;
+      const int low = end - in > 2 ? HexValue(in[2]) : -1;
+      if (high < 0 || low < 0) {
+        *out++ = '%';
+        ++in;
+        continue;
+      }
+      const int value = 16 * high + low;
+      if (value != 0) *out++ = static_cast<char>(value);
+      in += 3;
     }
-    const int value = 16 * high + low;
-    if (value != 0) decoded.push_back(static_cast<char>(value));
-    at = percent + 3;
   }
+  decoded.resize(out - decoded.data());
   return options.viaUtf8 ? Utf8ToAnsi(decoded) : decoded;
 }
 

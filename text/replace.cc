@@ -15,18 +15,13 @@ AnsiText ReplaceAll(std::string_view text, std::string_view part,
   AnsiText result;
   result.reserve(bytes.size());
   std::size_t copiedUpTo = 0;
-  std::size_t at = 0;
-  while (bytes.size() - at >= wanted.size()) {
-    const auto length = CharLengthAt(bytes, at);
-    if (length == 0) break;
-    if (PartStandsAt(bytes, at, wanted, ignoreCase)) {
-      result.append(bytes.substr(copiedUpTo, at - copiedUpTo));
-      result.append(with);
-      at += wanted.size();
-      copiedUpTo = at;
-    } else {
-      at += length;
-    }
+  while (true) {
+    const auto found = FindAtCharStart(bytes, wanted, copiedUpTo,
+                                       bytes.size(), ignoreCase);
+    if (found == std::string_view::npos) break;
+    result.append(bytes.substr(copiedUpTo, found - copiedUpTo));
+    result.append(with);
+    copiedUpTo = found + wanted.size();
   }
   result.append(bytes.substr(copiedUpTo));
   return result;

@@ -12,17 +12,10 @@ int IndexOf(std::string_view text, std::string_view part, int start,
   if (start < 1) start = 1;
   if (static_cast<std::size_t>(start) > bytes.size()) return -1;
   if (wanted.empty()) return 1;
-  const bool ignoreCase = match == Case::kIgnore;
-  std::size_t at = static_cast<std::size_t>(start) - 1;
-  while (bytes.size() - at >= wanted.size()) {
-    const auto length = CharLengthAt(bytes, at);
-    if (length == 0) break;
-    if (PartStandsAt(bytes, at, wanted, ignoreCase)) {
-      return static_cast<int>(at) + 1;
-    }
-    at += length;
-  }
-  return -1;
+  const auto found =
+      FindAtCharStart(bytes, wanted, static_cast<std::size_t>(start) - 1,
+                      bytes.size(), match == Case::kIgnore);
+  return found == std::string_view::npos ? -1 : static_cast<int>(found) + 1;
 }
 
 int LastIndexOf(std::string_view text, std::string_view part, int start,
@@ -35,20 +28,25 @@ int LastIndexOf(std::string_view text, std::string_view part, int start,
       static_cast<std::size_t>(start) - 1 > bytes.size()
           ? bytes.size()
           : static_cast<std::size_t>(start) - 1;
-  const auto stretch = bytes.substr(0, end);
-  const bool ignoreCase = match == Case::kIgnore;
-  int last = -1;
-  std::size_t at = 0;
   // Character starts are only known walking forward from the first byte.
-  while (at < stretch.size()) {
-    const auto length = CharLengthAt(bytes, at);
-    if (length == 0) break;
-    if (PartStandsAt(stretch, at, wanted, ignoreCase)) {
+  std::size_t at = 0;
+  int last = -1;
+  if (wanted.empty()) {
+    while (at < end) {
+      const auto length = CharLengthAt(bytes, at);
+      if (length == 0) break;
       last = static_cast<int>(at) + 1;
+      at += length;
     }
-    at += length;
+    return last;
   }
-  return last;
+  const bool ignoreCase = match == Case::kIgnore;
+  while (true) {
+    const auto found = FindAtCharStart(bytes, wanted, at, end, ignoreCase);
+    if (found == std::string_view::npos) return last;
+    last = static_cast<int>(found) + 1;
+    at = found + CharLengthAt(bytes, found);
+  }
 }
 
 }  // namespace modian

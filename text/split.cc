@@ -15,17 +15,12 @@ TextArray SplitBy(std::string_view text, std::string_view separator) {
     return pieces;
   }
   std::size_t pieceStart = 0;
-  std::size_t at = 0;
-  while (bytes.size() - at >= mark.size()) {
-    const auto length = CharLengthAt(bytes, at);
-    if (length == 0) break;
-    if (PartStandsAt(bytes, at, mark, false)) {
-      pieces.emplace_back(bytes.substr(pieceStart, at - pieceStart));
-      at += mark.size();
-      pieceStart = at;
-    } else {
-      at += length;
-    }
+  while (true) {
+    const auto found =
+        FindAtCharStart(bytes, mark, pieceStart, bytes.size(), false);
+    if (found == std::string_view::npos) break;
+    pieces.emplace_back(bytes.substr(pieceStart, found - pieceStart));
+    pieceStart = found + mark.size();
   }
   if (pieceStart < bytes.size()) pieces.emplace_back(bytes.substr(pieceStart));
   return pieces;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace modian {
 namespace {
@@ -98,6 +99,63 @@ TEST(LastIndexOf, SearchesOnlyBeforeStartAndWalksFromTheFirstByte) {
 TEST(Search, DefaultsAreFromTheFirstByteToTheEndWithExactCase) {
   EXPECT_EQ(IndexOf("aBab", "ab"), 3);
   EXPECT_EQ(LastIndexOf("abaB", "ab"), 1);
+}
+
+// The walk as it is defined, one character at a time: the searches skip
+// ahead with a faster search and must find exactly the same positions.
+std::vector<int> OccurrencesByPlainWalk(const std::string& text,
+                                        const std::string& part,
+                                        std::size_t from) {
+  std::vector<int> found;
+  std::size_t at = from;
+  while (at < text.size()) {
+    const bool lead = static_cast<unsigned char>(text[at]) >= 0x80;
+    if (lead && at + 1 == text.size()) break;
+    if (text.compare(at, part.size(), part) == 0 &&
+        at + part.size() <= text.size()) {
+      found.push_back(static_cast<int>(at) + 1);
+    }
+    at += lead ? 2 : 1;
+  }
+  return found;
+}
+
+std::vector<std::string> AllTexts(const std::string& alphabet,
+                                  std::size_t maxLength) {
+  std::vector<std::string> texts{""};
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    if (texts[i].size() == maxLength) continue;
+    for (const char c : alphabet) texts.push_back(texts[i] + c);
+  }
+  return texts;
+}
+
+TEST(Search, AgreesWithThePlainWalkOnEveryShortText) {
+  const std::string alphabet = "A\xB0\xD0;";
+  const auto texts = AllTexts(alphabet, 7);
+  const auto parts = AllTexts(alphabet, 2);
+  for (const auto& text : texts) {
+    for (const auto& part : parts) {
+      if (part.empty()) continue;
+      for (int start = 1; start <= static_cast<int>(text.size()) + 1;
+           ++start) {
+        const auto forward = OccurrencesByPlainWalk(text, part, start - 1);
+        const int wantFirst = forward.empty() ? -1 : forward.front();
+        ASSERT_EQ(IndexOf(text, part, start), wantFirst)
+            << testing::PrintToString(text) << " "
+            << testing::PrintToString(part) << " from " << start;
+        int wantLast = -1;
+        for (const int position : OccurrencesByPlainWalk(text, part, 0)) {
+          if (position + static_cast<int>(part.size()) <= start) {
+            wantLast = position;
+          }
+        }
+        ASSERT_EQ(LastIndexOf(text, part, start), wantLast)
+            << testing::PrintToString(text) << " "
+            << testing::PrintToString(part) << " before " << start;
+      }
+    }
+  }
 }
 
 }  // namespace
