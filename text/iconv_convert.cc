@@ -31,10 +31,9 @@ std::string_view Replacement(Encoding encoding) {
 
 // An output size that is enough for nearly every input, so the happy path
 // needs one buffer; the conversion grows it when it is not.
-std::size_t FirstCapacity(std::size_t inputSize, Encoding from, Encoding to) {
+std::size_t FirstCapacity(std::size_t inputSize, Encoding to) {
   if (to == Encoding::kUtf16Le) return 2 * inputSize + 8;
   if (to == Encoding::kUtf8) return inputSize + inputSize / 2 + 8;
-  (void)from;
   return inputSize + 8;
 }
 
@@ -115,7 +114,7 @@ std::string ConvertAll(std::string_view input, Encoding from, Encoding to) {
   if (!converter.valid()) return {};
 
   const auto replacement = Replacement(to);
-  std::string output(FirstCapacity(input.size(), from, to), '\0');
+  std::string output(FirstCapacity(input.size(), to), '\0');
   std::size_t written = 0;
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = input.size();
