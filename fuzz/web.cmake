@@ -1,0 +1,4 @@
+# libFuzzer targets for the web requests library.
+modian_add_fuzzer(fuzz_normalize_header_names normalize_header_names_fuzz.cc modian_web)
+modian_add_fuzzer(fuzz_merge_cookies merge_cookies_fuzz.cc modian_web)
+modian_add_fuzzer(fuzz_received_cookies received_cookies_fuzz.cc modian_web)
