@@ -1,0 +1,18 @@
+# Tests of the Flash player: its URL mapping, and the player page in a real
+# view under Xvfb against a loopback https site.
+find_package(Qt6 REQUIRED COMPONENTS Widgets WebEngineWidgets)
+find_package(OpenSSL REQUIRED)
+find_library(MODIAN_HTTPLIB_LIBRARY cpp-httplib REQUIRED)
+
+add_executable(player_tests
+  player_test_main.cc
+  player_url_test.cc
+  player_page_test.cc
+  player_view.cc
+  player_site.cc
+  player_swf_writer.cc)
+target_include_directories(player_tests PRIVATE "${PROJECT_SOURCE_DIR}")
+target_link_libraries(player_tests PRIVATE
+  modian_swf_player Qt6::Widgets Qt6::WebEngineWidgets
+  GTest::gtest ${MODIAN_HTTPLIB_LIBRARY} OpenSSL::SSL OpenSSL::Crypto)
+gtest_discover_tests(player_tests DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 120)
