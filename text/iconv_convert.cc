@@ -137,14 +137,19 @@ std::string ConvertAll(std::string_view input, Encoding from, Encoding to) {
       continue;
     }
     if (errno != EILSEQ && errno != EINVAL) break;
-    ensureRoom(replacement.size());
-    output.replace(written, replacement.size(), replacement);
-    written += replacement.size();
-    const auto skip = std::min(
-        inLeft, std::max<std::size_t>(
-                    1, BadRunLength(std::string_view(in, inLeft), from)));
-    in += skip;
-    inLeft -= skip;
+    // Text in the wrong code page is bad almost byte by byte, so a run of
+    // bad UTF-8 is passed over here rather than by one iconv call each.
+    do {
+      ensureRoom(replacement.size());
+      output.replace(written, replacement.size(), replacement);
+      written += replacement.size();
+      const auto skip = std::min(
+          inLeft, std::max<std::size_t>(
+                      1, BadRunLength(std::string_view(in, inLeft), from)));
+      in += skip;
+      inLeft -= skip;
+    } while (from == Encoding::kUtf8 && inLeft > 0 &&
+             !StartsWithWellFormedUtf8(std::string_view(in, inLeft)));
     iconv(converter.get(), nullptr, nullptr, nullptr, nullptr);
   }
   output.resize(written);

@@ -39,4 +39,13 @@ std::size_t Utf8SequenceLength(std::string_view bytes) {
   return shape.continuations + 1;
 }
 
+bool StartsWithWellFormedUtf8(std::string_view bytes) {
+  if (bytes.empty()) return false;
+  const auto lead = static_cast<unsigned char>(bytes[0]);
+  if (lead < 0x80) return true;
+  const auto continuations = ShapeOf(lead).continuations;
+  return continuations != 0 &&
+         Utf8SequenceLength(bytes) == continuations + 1;
+}
+
 }  // namespace modian

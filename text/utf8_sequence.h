@@ -12,4 +12,7 @@ namespace modian {
 // for empty `bytes`.
 std::size_t Utf8SequenceLength(std::string_view bytes);
 
+// Whether `bytes` begins with a well-formed UTF-8 sequence.
+bool StartsWithWellFormedUtf8(std::string_view bytes);
+
 }  // namespace modian

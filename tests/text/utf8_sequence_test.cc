@@ -40,5 +40,29 @@ TEST(Utf8SequenceLength, CoversAWholeCharacterOrOnlyTheBadPart) {
   }
 }
 
+TEST(StartsWithWellFormedUtf8, AcceptsOnlyCompleteValidSequences) {
+  const struct {
+    std::string bytes;
+    bool want;
+  } cases[] = {
+      {"", false},
+      {"A", true},
+      {"\xC3\xA9", true},
+      {"\xE4\xB8\xAD", true},
+      {"\xF0\x9F\x98\x80", true},
+      {"\xE4\xB8", false},
+      {"\xE4\xB8" "A", false},
+      {"\x80", false},
+      {"\xC0\x80", false},
+      {"\xED\xA0\x80", false},
+      {"\xF4\x90\x80\x80", false},
+      {"\xFF", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    EXPECT_EQ(StartsWithWellFormedUtf8(c.bytes), c.want);
+  }
+}
+
 }  // namespace
 }  // namespace modian
