@@ -77,7 +77,7 @@ TEST(CodePage, BadUtf8BecomesOneQuestionMarkPerBadSequence) {
       {"\xF0\x9F\x98\x80" "x", "?x"},
       {"\xED\x95\x9C", "?"},
       // GBK read as UTF-8: bad almost byte by byte, ASCII still survives.
-      {"\xB4\xBA\xD6\xD0a\xB4", "????a?"},
+      {"\xB4\xBA\xD6\xD0" "a\xB4", "????a?"},
       {"\xFF\xFE\xF0\x9F\x98\x80\xE4\xB8\xAD", "???\xD6\xD0"},
   };
   for (const auto& c : cases) {
