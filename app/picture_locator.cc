@@ -7,6 +7,7 @@
 #include "text/gbk.h"
 #include "text/markers.h"
 #include "text/percent.h"
+#include "web/request_page.h"
 
 namespace modian {
 
@@ -15,15 +16,23 @@ using enum Property;
 
 void LocateStrokePicture() {
   StrokeQueryUrl = StrokeQueryAddress(GetText(编辑框1, kText));
-  const ByteBlock body = {};  // the page from the stroke-order site
-  StrokeImageUrl = UrlDecode(AsText(body), {.viaUtf8 = true});
-  StrokeImageUrl = TextAfterLast(*StrokeImageUrl,
-                                 GetText(编辑框1, kText) + Gbk("字的笔顺动画"));
-  StrokeImageUrl =
-      TextBefore(*StrokeImageUrl, GetText(编辑框1, kText) + Gbk("的笔顺"));
-  StrokeImageUrl = TextAfterLast(*StrokeImageUrl, "http");
-  StrokeImageUrl = TextBefore(*StrokeImageUrl, ".gif");
-  StrokeImageUrl = "http" + *StrokeImageUrl + ".gif";
+  // A failed request gives an empty page, which leaves "http.gif": the panel
+  // opens all the same.
+  StrokeImageUrl = PictureAddressIn(RequestPage(*StrokeQueryUrl, {.method = 0}),
+                                    GetText(编辑框1, kText));
+}
+
+AnsiText PictureAddressIn(const ByteBlock& page, std::string_view character) {
+  const AnsiText heading = AnsiText(character) + Gbk("字的笔顺动画");
+  const AnsiText caption = AnsiText(character) + Gbk("的笔顺");
+  // The whole page is decoded before anything is searched; each cut then
+  // works on what the one before it left.
+  AnsiText stretch = UrlDecode(AsText(page), {.viaUtf8 = true});
+  stretch = TextAfterLast(stretch, heading);
+  stretch = TextBefore(stretch, caption);
+  stretch = TextAfterLast(stretch, "http");
+  stretch = TextBefore(stretch, ".gif");
+  return "http" + stretch + ".gif";
 }
 
 }  // namespace modian

@@ -1,0 +1,11 @@
+# The stroke-order picture locator: fixture pages and a loopback site.
+add_executable(modian_picture_locator_tests
+  picture_locator_test.cc
+  recording_toolkit.cc
+  ${PROJECT_SOURCE_DIR}/tests/web/raw_http_server.cc
+)
+target_link_libraries(modian_picture_locator_tests PRIVATE
+  modian_app_core GTest::gtest_main)
+target_compile_definitions(modian_picture_locator_tests PRIVATE
+  MODIAN_PICTURE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures/picture")
+gtest_discover_tests(modian_picture_locator_tests)
