@@ -1,0 +1,3 @@
+add_executable(modian_picture_locator_bench picture_locator_bench.cc)
+target_link_libraries(modian_picture_locator_bench PRIVATE
+  modian_app_core benchmark::benchmark_main)
