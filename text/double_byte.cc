@@ -6,7 +6,8 @@ namespace {
 std::size_t FindFoldingCase(std::string_view text, std::string_view part,
                             std::size_t from, std::size_t end) {
   std::size_t at = from;
-  while (end - at >= part.size()) {
+  // A two-byte character can step past `end`, so `at < end` comes first.
+  while (at < end && end - at >= part.size()) {
     const auto length = CharLengthAt(text, at);
     if (length == 0) break;
     if (PartStandsAt(text, at, part, true)) return at;

@@ -105,16 +105,22 @@ TEST(Search, DefaultsAreFromTheFirstByteToTheEndWithExactCase) {
 // ahead with a faster search and must find exactly the same positions.
 std::vector<int> OccurrencesByPlainWalk(const std::string& text,
                                         const std::string& part,
-                                        std::size_t from) {
+                                        std::size_t from, Case match) {
+  const auto fold = [&](char byte) {
+    return match == Case::kIgnore && byte >= 'a' && byte <= 'z'
+               ? static_cast<char>(byte - 'a' + 'A')
+               : byte;
+  };
   std::vector<int> found;
   std::size_t at = from;
   while (at < text.size()) {
     const bool lead = static_cast<unsigned char>(text[at]) >= 0x80;
     if (lead && at + 1 == text.size()) break;
-    if (text.compare(at, part.size(), part) == 0 &&
-        at + part.size() <= text.size()) {
-      found.push_back(static_cast<int>(at) + 1);
+    bool same = at + part.size() <= text.size();
+    for (std::size_t i = 0; same && i < part.size(); ++i) {
+      same = fold(text[at + i]) == fold(part[i]);
     }
+    if (same) found.push_back(static_cast<int>(at) + 1);
     at += lead ? 2 : 1;
   }
   return found;
@@ -130,29 +136,38 @@ std::vector<std::string> AllTexts(const std::string& alphabet,
   return texts;
 }
 
+std::string Where(const std::string& text, const std::string& part, int start,
+                  Case match) {
+  return testing::PrintToString(text) + " " + testing::PrintToString(part) +
+         " start " + std::to_string(start) +
+         (match == Case::kIgnore ? " ignoring case" : "");
+}
+
 TEST(Search, AgreesWithThePlainWalkOnEveryShortText) {
-  const std::string alphabet = "A\xB0\xD0;";
-  const auto texts = AllTexts(alphabet, 7);
+  const std::string alphabet = "Aa\xB0\xD0;";
+  const auto texts = AllTexts(alphabet, 6);
   const auto parts = AllTexts(alphabet, 2);
-  for (const auto& text : texts) {
-    for (const auto& part : parts) {
-      if (part.empty()) continue;
-      for (int start = 1; start <= static_cast<int>(text.size()) + 1;
-           ++start) {
-        const auto forward = OccurrencesByPlainWalk(text, part, start - 1);
-        const int wantFirst = forward.empty() ? -1 : forward.front();
-        ASSERT_EQ(IndexOf(text, part, start), wantFirst)
-            << testing::PrintToString(text) << " "
-            << testing::PrintToString(part) << " from " << start;
-        int wantLast = -1;
-        for (const int position : OccurrencesByPlainWalk(text, part, 0)) {
-          if (position + static_cast<int>(part.size()) <= start) {
-            wantLast = position;
+  for (const Case match : {Case::kSensitive, Case::kIgnore}) {
+    for (const auto& text : texts) {
+      for (const auto& part : parts) {
+        if (part.empty()) continue;
+        const auto all = OccurrencesByPlainWalk(text, part, 0, match);
+        for (int start = 1; start <= static_cast<int>(text.size()) + 1;
+             ++start) {
+          const auto forward =
+              OccurrencesByPlainWalk(text, part, start - 1, match);
+          const int wantFirst = forward.empty() ? -1 : forward.front();
+          int wantLast = -1;
+          for (const int position : all) {
+            if (position + static_cast<int>(part.size()) <= start) {
+              wantLast = position;
+            }
           }
+          ASSERT_EQ(IndexOf(text, part, start, match), wantFirst)
+              << Where(text, part, start, match);
+          ASSERT_EQ(LastIndexOf(text, part, start, match), wantLast)
+              << Where(text, part, start, match);
         }
-        ASSERT_EQ(LastIndexOf(text, part, start), wantLast)
-            << testing::PrintToString(text) << " "
-            << testing::PrintToString(part) << " before " << start;
       }
     }
   }
