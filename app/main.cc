@@ -7,15 +7,11 @@
 #include "app/toolkit.h"
 #include "app/qt/qt_toolkit.h"
 #include "app/qt/web_engine_setup.h"
-#ifdef MODIAN_HAS_SWF_PLAYER
 #include "app/qt/swf_player.h"
-#endif
 
 int main(int argc, char** argv) {
   modian::PrepareWebEngine(geteuid() == 0);
-#ifdef MODIAN_HAS_SWF_PLAYER
   modian::RegisterSwfPlayerScheme();
-#endif
   QApplication application(argc, argv);
   int exitCode = 0;
   {

@@ -4,6 +4,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
+#include "app/qt/swf_player.h"
+
 #include "text/code_page.h"
 
 namespace modian {
@@ -84,8 +86,10 @@ QWebEnginePage& HtmlView::Page() {
 void HtmlView::SetAddress(const AnsiText& address) {
   address_ = address;
   const QUrl url = NavigableUrl(address);
-  if (url == BlankUrl()) {
-    Page().setUrl(url);
+  // A ".swf" address plays in the local player page, which fetches it.
+  const QUrl pageUrl = PageUrlFor(url);
+  if (pageUrl != url || url == BlankUrl()) {
+    Page().setUrl(pageUrl);
     return;
   }
   const AnsiText utf8 = AnsiToUtf8(address);

@@ -19,9 +19,7 @@
 #include "app/qt/text_bridge.h"
 #include "app/qt/top_level_window.h"
 #include "app/qt/window_drag.h"
-#ifdef MODIAN_HAS_SWF_PLAYER
 #include "app/qt/swf_player.h"
-#endif
 
 namespace modian {
 
@@ -46,9 +44,7 @@ void QtToolkit::LoadWindow(const WindowDefinition& window) {
   if (!profile_) {
     // No storage name: nothing is kept on disk between runs.
     profile_ = std::make_unique<QWebEngineProfile>();
-#ifdef MODIAN_HAS_SWF_PLAYER
     InstallSwfPlayer(*profile_);
-#endif
   }
 
   auto* top = new TopLevelWindow();
