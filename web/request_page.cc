@@ -105,6 +105,8 @@ ByteBlock RequestPage(std::string_view url, const RequestPageOptions& options) {
 
 ByteBlock RequestPage(std::string_view url, const RequestPageOptions& options,
                       const RequestObjectFactory& createRequestObject) {
+  // A text ends at its first zero byte; the Referer line must not carry more.
+  url = url.substr(0, static_cast<std::size_t>(CountBytes(url)));
   const int method =
       options.method < 0 || options.method > 7 ? 0 : options.method;
 

@@ -402,5 +402,12 @@ TEST(RequestPage, GbkTextsReachTheObjectUnchanged) {
   EXPECT_EQ(run.log->at(run.log->size() - 6), "SendText(" + Gbk("字=春") + ")");
 }
 
+TEST(RequestPage, AddressEndsAtItsFirstZeroByte) {
+  const std::string url("http://a.test/\0junk", 19);
+  const Outcome run = RunWithFake({.timeoutSeconds = -1}, {}, url);
+  EXPECT_EQ(run.log->at(1), "Open(GET|http://a.test/|false)");
+  EXPECT_EQ(run.log->at(4), "Header(Referer|http://a.test/)");
+}
+
 }  // namespace
 }  // namespace modian

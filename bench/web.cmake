@@ -1,0 +1,2 @@
+add_executable(modian_web_bench web_bench.cc)
+target_link_libraries(modian_web_bench PRIVATE modian_web benchmark::benchmark_main)
