@@ -16,10 +16,14 @@ using enum Property;
 
 void LocateStrokePicture() {
   StrokeQueryUrl = StrokeQueryAddress(GetText(编辑框1, kText));
+  ByteBlock page;
+  {
+    const WaitScope waiting;
+    page = RequestPage(*StrokeQueryUrl, {.method = 0});
+  }
   // A failed request gives an empty page, which leaves "http.gif": the panel
   // opens all the same.
-  StrokeImageUrl = PictureAddressIn(RequestPage(*StrokeQueryUrl, {.method = 0}),
-                                    GetText(编辑框1, kText));
+  StrokeImageUrl = PictureAddressIn(page, GetText(编辑框1, kText));
 }
 
 AnsiText PictureAddressIn(const ByteBlock& page, std::string_view character) {

@@ -50,4 +50,8 @@ void LoadWindow(const WindowDefinition& window) { Current().LoadWindow(window); 
 
 void RunMessageLoop() { Current().RunMessageLoop(); }
 
+WaitScope::WaitScope() { Current().BeginWait(); }
+
+WaitScope::~WaitScope() { Current().EndWait(); }
+
 }  // namespace modian

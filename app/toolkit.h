@@ -29,6 +29,11 @@ class Toolkit {
   virtual void LoadWindow(const WindowDefinition& window) = 0;
   // Delivers events until the window has been destroyed.
   virtual void RunMessageLoop() = 0;
+  // From BeginWait to EndWait the program is busy on its one thread: the
+  // window shows the busy cursor, and the clicks and keys given meanwhile are
+  // dropped instead of reaching a handler afterwards.
+  virtual void BeginWait() = 0;
+  virtual void EndWait() = 0;
 };
 
 // Makes `toolkit` the one the free functions below use; nullptr uninstalls.
@@ -46,5 +51,14 @@ void SetFocus(Control control);
 void RegisterExitHook(void (*hook)());
 void LoadWindow(const WindowDefinition& window);
 void RunMessageLoop();
+
+// Holds the window busy for as long as it lives.
+class WaitScope {
+ public:
+  WaitScope();
+  ~WaitScope();
+  WaitScope(const WaitScope&) = delete;
+  WaitScope& operator=(const WaitScope&) = delete;
+};
 
 }  // namespace modian

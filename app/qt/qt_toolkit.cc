@@ -246,6 +246,10 @@ void QtToolkit::RunMessageLoop() {
   DestroyWindow();
 }
 
+void QtToolkit::BeginWait() { busy_.Begin(); }
+
+void QtToolkit::EndWait() { busy_.End(); }
+
 void QtToolkit::EndProgram(int exitCode) {
   deliveringEvents_ = false;
   DestroyWindow();

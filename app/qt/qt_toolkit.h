@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/qt/busy_wait.h"
 #include "app/toolkit.h"
 
 class QWebEngineProfile;
@@ -31,6 +32,8 @@ class QtToolkit : public Toolkit {
   void RegisterExitHook(void (*hook)()) override;
   void LoadWindow(const WindowDefinition& window) override;
   void RunMessageLoop() override;
+  void BeginWait() override;
+  void EndWait() override;
 
   // Destroys the window and its views, then runs the exit hooks; returns
   // `exitCode`. For the end of main, after the message loop has ended.
@@ -50,6 +53,7 @@ class QtToolkit : public Toolkit {
   QPointer<TopLevelWindow> window_;
   WindowDrag* drag_ = nullptr;  // owned by the window
   std::map<Control, QPointer<QWidget>> widgets_;
+  BusyWait busy_;
   std::vector<void (*)()> exitHooks_;
   bool exitHooksRun_ = false;
   // Off while the window is built and once the program ends: events then

@@ -117,6 +117,8 @@ const HandlerCase kHandlerCases[] = {
      Control::按钮1,
      {
          "透明标签3.text := \"【春】字的笔顺\"",
+         "wait begins",
+         "wait ends",
          "超文本浏览框2.visible := true",
          "外形框4.visible := false",
          "超文本浏览框3.visible := false",

@@ -9,3 +9,9 @@ target_link_libraries(modian_picture_locator_tests PRIVATE
 target_compile_definitions(modian_picture_locator_tests PRIVATE
   MODIAN_PICTURE_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures/picture")
 gtest_discover_tests(modian_picture_locator_tests)
+
+# The busy state while the lookup holds the thread.
+add_executable(modian_busy_wait_tests busy_wait_test.cc)
+target_link_libraries(modian_busy_wait_tests PRIVATE
+  modian_app_qt GTest::gtest)
+gtest_discover_tests(modian_busy_wait_tests)

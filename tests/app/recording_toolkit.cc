@@ -100,6 +100,10 @@ void RecordingToolkit::RunMessageLoop() {
   operations.push_back("window destroyed");
 }
 
+void RecordingToolkit::BeginWait() { operations.push_back("wait begins"); }
+
+void RecordingToolkit::EndWait() { operations.push_back("wait ends"); }
+
 void RecordingToolkit::Click(Control control) {
   const ControlDefinition* row = FindControl(*window_, control);
   if (row == nullptr) throw std::logic_error("no such control");

@@ -39,6 +39,8 @@ class RecordingToolkit : public Toolkit {
   void RegisterExitHook(void (*hook)()) override;
   void LoadWindow(const WindowDefinition& window) override;
   void RunMessageLoop() override;
+  void BeginWait() override;
+  void EndWait() override;
 
   // The user's side: a click or a left press on a control, dispatched
   // through the window definition; a size change the program did not make.
