@@ -15,6 +15,7 @@
 #include "app/qt/first_show_report.h"
 #include "app/qt/html_view.h"
 #include "app/qt/label.h"
+#include "app/qt/lone_picture_style.h"
 #include "app/qt/strip.h"
 #include "app/qt/text_bridge.h"
 #include "app/qt/top_level_window.h"
@@ -45,6 +46,7 @@ void QtToolkit::LoadWindow(const WindowDefinition& window) {
     // No storage name: nothing is kept on disk between runs.
     profile_ = std::make_unique<QWebEngineProfile>();
     InstallSwfPlayer(*profile_);
+    DrawLonePicturesAtTopLeft(*profile_);
   }
 
   auto* top = new TopLevelWindow();
