@@ -42,7 +42,10 @@ AnsiText GetText(Control control, Property property) {
 
 void SetFocus(Control control) { Current().SetFocus(control); }
 
-void EndProgram(int exitCode) { Current().EndProgram(exitCode); }
+void EndProgram(int exitCode) {
+  Current().EndProgram(exitCode);
+  std::abort();  // a toolkit that returned from ending the program is broken
+}
 
 void RegisterExitHook(void (*hook)()) { Current().RegisterExitHook(hook); }
 
