@@ -8,6 +8,8 @@ add_executable(player_tests
   player_test_main.cc
   player_url_test.cc
   player_page_test.cc
+  player_app_test.cc
+  player_program.cc
   player_view.cc
   player_site.cc
   player_swf_writer.cc)
@@ -15,4 +17,7 @@ target_include_directories(player_tests PRIVATE "${PROJECT_SOURCE_DIR}")
 target_link_libraries(player_tests PRIVATE
   modian_swf_player Qt6::Widgets Qt6::WebEngineWidgets
   GTest::gtest ${MODIAN_HTTPLIB_LIBRARY} OpenSSL::SSL OpenSSL::Crypto)
+target_compile_definitions(player_tests PRIVATE
+  MODIAN_PROGRAM_PATH="$<TARGET_FILE:modian>")
+add_dependencies(player_tests modian)
 gtest_discover_tests(player_tests DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 120)
