@@ -15,3 +15,16 @@ add_executable(modian_busy_wait_tests busy_wait_test.cc)
 target_link_libraries(modian_busy_wait_tests PRIVATE
   modian_app_qt GTest::gtest)
 gtest_discover_tests(modian_busy_wait_tests)
+
+# The picture lookup in the real program, under X.
+add_executable(modian_picture_window_tests
+  picture_e2e_test.cc
+  ${PROJECT_SOURCE_DIR}/tests/web/raw_http_server.cc
+)
+target_include_directories(modian_picture_window_tests PRIVATE
+  ${PROJECT_SOURCE_DIR})
+target_link_libraries(modian_picture_window_tests PRIVATE GTest::gtest_main)
+target_compile_definitions(modian_picture_window_tests PRIVATE
+  MODIAN_PROGRAM="$<TARGET_FILE:modian>")
+add_dependencies(modian_picture_window_tests modian)
+gtest_discover_tests(modian_picture_window_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
