@@ -1,3 +1,9 @@
 add_executable(modian_picture_locator_bench picture_locator_bench.cc)
 target_link_libraries(modian_picture_locator_bench PRIVATE
   modian_app_core benchmark::benchmark_main)
+
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+add_executable(modian_picture_click_bench picture_click_bench.cc)
+target_link_libraries(modian_picture_click_bench PRIVATE
+  modian_app_qt benchmark::benchmark PkgConfig::HTTPLIB)

@@ -2,10 +2,8 @@
 // network), and a whole picture lookup against a stroke-order site on
 // loopback.
 #include <benchmark/benchmark.h>
-#include <httplib.h>
 
 #include <string>
-#include <thread>
 
 #include "app/picture_locator.h"
 #include "app/program_state.h"

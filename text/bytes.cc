@@ -1,6 +1,7 @@
 #include "text/bytes.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "text/zero_end.h"
 
@@ -12,8 +13,12 @@ ByteBlock AsBytes(std::string_view text) {
 }
 
 AnsiText AsText(const ByteBlock& block) {
-  const auto zero = std::find(block.begin(), block.end(), std::uint8_t{0});
-  return AnsiText(block.begin(), zero);
+  // A whole downloaded page passes through here: copy it in one go.
+  if (block.empty()) return {};
+  const auto* data = reinterpret_cast<const char*>(block.data());
+  const auto* zero =
+      static_cast<const char*>(std::memchr(data, 0, block.size()));
+  return AnsiText(data, zero != nullptr ? zero - data : block.size());
 }
 
 int BlockLength(const ByteBlock& block) {
