@@ -3,6 +3,7 @@
 #include <QPalette>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineView>
 
 #include "app/qt/swf_player.h"
 
@@ -65,8 +66,7 @@ QString RedirectPage(std::string_view utf8Address) {
 }
 
 HtmlView::HtmlView(QWebEngineProfile& profile, QWidget* parent)
-    : QWebEngineView(parent), profile_(profile) {
-  // Until the first address, the view looks like about:blank.
+    : QWidget(parent), profile_(profile) {
   QPalette colours = palette();
   colours.setColor(QPalette::Window, Qt::white);
   setPalette(colours);
@@ -77,10 +77,20 @@ HtmlView::HtmlView(QWebEngineProfile& profile, QWidget* parent)
 
 QWebEnginePage& HtmlView::Page() {
   if (page_ == nullptr) {
-    page_ = new QWebEnginePage(&profile_, this);
-    setPage(page_);
+    engine_ = new QWebEngineView(this);
+    // Given before the engine's view is shown, which would otherwise make a
+    // page of its own in the default profile.
+    page_ = new QWebEnginePage(&profile_, engine_);
+    engine_->setPage(page_);
+    engine_->setGeometry(rect());
+    engine_->show();
   }
   return *page_;
+}
+
+void HtmlView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (engine_ != nullptr) engine_->setGeometry(rect());
 }
 
 void HtmlView::SetAddress(const AnsiText& address) {

@@ -1,16 +1,20 @@
-// An embedded web view navigated by writing its address.
+// An embedded web view navigated by writing its address. Until the first
+// address it is a white area like about:blank: the web engine's view, and
+// the renderer process it starts, are made only then.
 #pragma once
 
 #include <QUrl>
-#include <QWebEngineView>
+#include <QWidget>
 
 #include "text/types.h"
 
+class QWebEnginePage;
 class QWebEngineProfile;
+class QWebEngineView;
 
 namespace modian {
 
-class HtmlView : public QWebEngineView {
+class HtmlView : public QWidget {
  public:
   HtmlView(QWebEngineProfile& profile, QWidget* parent);
 
@@ -21,12 +25,18 @@ class HtmlView : public QWebEngineView {
   // What SetAddress was last given; empty until then.
   const AnsiText& Address() const { return address_; }
 
+  // The engine's view; nullptr until the first address.
+  QWebEngineView* Engine() const { return engine_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   QWebEnginePage& Page();
 
   QWebEngineProfile& profile_;
-  QWebEnginePage* page_ = nullptr;  // made on first use: a view that is never
-                                    // navigated costs nothing at start-up
+  QWebEngineView* engine_ = nullptr;
+  QWebEnginePage* page_ = nullptr;
   AnsiText address_;
 };
 

@@ -180,6 +180,23 @@ TEST_F(QtWindowTest, ButtonsOpenPanelsWithTheirAddresses) {
   EXPECT_EQ(Widget(超文本浏览框1)->geometry(), QRect(-5, -5, 137, 180));
 }
 
+TEST_F(QtWindowTest, EngineViewsAreMadeOnFirstAddressAndFillTheirView) {
+  for (Control view : {超文本浏览框1, 超文本浏览框2, 超文本浏览框3}) {
+    EXPECT_EQ(View(view)->Engine(), nullptr) << ControlName(view);
+  }
+  Click(按钮3);
+  QWebEngineView* engine = View(超文本浏览框3)->Engine();
+  ASSERT_NE(engine, nullptr);
+  EXPECT_EQ(engine->geometry(), QRect(0, 0, 840, 500));
+  EXPECT_TRUE(engine->isVisible());
+  EXPECT_EQ(View(超文本浏览框1)->Engine(), nullptr);
+  Click(超级按钮1);
+  Click(按钮1);
+  ASSERT_NE(View(超文本浏览框2)->Engine(), nullptr);
+  EXPECT_FALSE(View(超文本浏览框2)->Engine()->isEnabled());
+  EXPECT_EQ(View(超文本浏览框2)->Engine()->size(), QSize(1200, 1200));
+}
+
 TEST_F(QtWindowTest, LateReportsOfProgramSizesDoNotRerunSizeRule) {
   Click(按钮2);
   ASSERT_EQ(Widget(超文本浏览框1)->size(), QSize(510, 530));
