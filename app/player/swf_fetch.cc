@@ -65,8 +65,9 @@ void SwfFetcher::Start(const QUrl& address, QWebEngineUrlRequestJob* job) {
   QObject::connect(reply, &QNetworkReply::finished, reply, [reply, body, liveJob] {
     reply->deleteLater();
     if (liveJob.isNull()) return;
-    body->append(reply->readAll());
-    if (reply->error() != QNetworkReply::NoError || !IsSuccessStatus(*reply) ||
+    const bool transferred = reply->error() == QNetworkReply::NoError;
+    if (transferred) body->append(reply->readAll());
+    if (!transferred || !IsSuccessStatus(*reply) ||
         body->size() > kMaxSwfBytes || !StartsLikeSwf(*body)) {
       liveJob->fail(QWebEngineUrlRequestJob::RequestFailed);
       return;

@@ -30,6 +30,10 @@ std::map<std::string, SiteFile> SiteFiles() {
       {"/Files/WordSwf/春.swf", {"application/x-shockwave-flash", swf}},
       {"/Files/WordSwf/page.swf", {"text/html", "<html><body>moved</body></html>"}},
       {"/Files/WordSwf/empty.swf", {"application/x-shockwave-flash", ""}},
+      {"/Files/WordSwf/broken.swf",
+       {"application/x-shockwave-flash", "FWS\x0a\xff\xff\xff\x7f" + std::string(64, '\xee')}},
+      {"/Files/WordSwf/huge.swf",
+       {"application/x-shockwave-flash", "FWS\x0a" + std::string(33 * 1024 * 1024, '\0')}},
   };
 }
 
@@ -90,6 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(MissingCase{"NotFound", "/Files/WordSwf/%E9%A3%8E.swf"},
                     MissingCase{"NotASwfFile", "/Files/WordSwf/page.swf"},
                     MissingCase{"EmptyBody", "/Files/WordSwf/empty.swf"},
+                    MissingCase{"BrokenSwf", "/Files/WordSwf/broken.swf"},
+                    MissingCase{"OverTheSizeLimit", "/Files/WordSwf/huge.swf"},
                     MissingCase{"NoEncodedCharacter", "/Files/WordSwf/.swf"},
                     MissingCase{"UnreachableHost", nullptr}),
     [](const testing::TestParamInfo<MissingCase>& info) { return info.param.name; });

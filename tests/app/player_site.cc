@@ -32,6 +32,8 @@ LoopbackSite::LoopbackSite(std::map<std::string, SiteFile> files)
       (certificateDir_ + "/cert.pem").c_str(),
       (certificateDir_ + "/key.pem").c_str());
   if (!server_->is_valid()) return;
+  // A kept-alive connection would hold stop() until its read times out.
+  server_->set_keep_alive_max_count(1);
   server_->Get(".*", [files = std::move(files), requests = requests_](
                          const httplib::Request& request,
                          httplib::Response& response) {

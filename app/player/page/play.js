@@ -25,6 +25,14 @@ function webGlAvailable() {
   }
 }
 
+// Ruffle plays on past a header it cannot make sense of, showing nothing.
+// Flash's own limit on a stage side is 8191 pixels.
+function hasPlayableStage(metadata) {
+  const sideOk = (side) => Number.isFinite(side) && side > 0 && side <= 8191;
+  return Boolean(metadata) && sideOk(metadata.width) && sideOk(metadata.height) &&
+      metadata.numFrames >= 1;
+}
+
 function showMessage(reason) {
   console.error("modian player:", reason);
   document.getElementById("stage").replaceChildren();
@@ -54,9 +62,12 @@ async function play() {
   document.getElementById("stage").appendChild(player);
   watchForPanic(player);
   player.addEventListener("loadedmetadata", () => {
-    if (document.body.dataset.state !== "failed") {
-      document.body.dataset.state = "playing";
+    if (document.body.dataset.state === "failed") return;
+    if (!hasPlayableStage(player.ruffle().metadata)) {
+      showMessage("the file's header is broken");
+      return;
     }
+    document.body.dataset.state = "playing";
   });
   const config = { ...kRuffleConfig };
   // Without WebGL (no GPU, as under Xvfb) Ruffle's canvas renderer draws.
