@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   modian::PrepareWebEngine(geteuid() == 0);
   modian::RegisterSwfPlayerScheme();
   QApplication application(argc, argv);
+  modian::ComposeWindowsForWebViews();
   int exitCode = 0;
   {
     modian::QtToolkit toolkit;

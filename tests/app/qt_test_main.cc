@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
   modian::PrepareWebEngine(geteuid() == 0);
   modian::RegisterSwfPlayerScheme();
   QApplication application(argc, argv);
+  modian::ComposeWindowsForWebViews();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
