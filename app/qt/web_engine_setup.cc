@@ -1,6 +1,7 @@
 #include "app/qt/web_engine_setup.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QOpenGLContext>
 #include <QtGlobal>
 
@@ -12,8 +13,12 @@ void PrepareWebEngine(bool runningAsRoot) {
 
 void ComposeWindowsForWebViews() {
   if (qEnvironmentVariableIsSet("QT_WIDGETS_RHI")) return;
-  // Where OpenGL is missing (the offscreen platform) the views draw without
-  // it, and forcing it would crash.
+  // Elsewhere (the offscreen platform) the views draw without OpenGL, and
+  // forcing it crashes them.
+  const QString platform = QGuiApplication::platformName();
+  if (platform != QLatin1String("xcb") && platform != QLatin1String("wayland")) {
+    return;
+  }
   QOpenGLContext probe;
   if (probe.create()) qputenv("QT_WIDGETS_RHI", "1");
 }

@@ -10,7 +10,8 @@ void PrepareWebEngine(bool runningAsRoot);
 // Call after QApplication exists and before the first window. A web view
 // composes its window through OpenGL; a window made without it is destroyed
 // and made anew when its first view appears, so it flickers and gets a new
-// window-system identity. Where OpenGL works, every window starts with it.
+// window-system identity. On X11 and Wayland where OpenGL works, every
+// window starts with it.
 // A QT_WIDGETS_RHI already in the environment is kept.
 void ComposeWindowsForWebViews();
 
