@@ -160,7 +160,12 @@ class ProgramWindowTest : public testing::Test {
     if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "no X display";
     ASSERT_EQ(program_.FirstLine(60s),
               "modian-first-show x=611 y=419 width=145 height=210");
-    window_ = program_.WindowId();
+    // The first paint can come before X reports the window as viewable.
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while ((window_ = program_.WindowId()).empty() &&
+           std::chrono::steady_clock::now() < end) {
+      std::this_thread::sleep_for(50ms);
+    }
     ASSERT_FALSE(window_.empty());
   }
 
