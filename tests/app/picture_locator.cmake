@@ -27,4 +27,18 @@ target_link_libraries(modian_picture_window_tests PRIVATE GTest::gtest_main)
 target_compile_definitions(modian_picture_window_tests PRIVATE
   MODIAN_PROGRAM="$<TARGET_FILE:modian>")
 add_dependencies(modian_picture_window_tests modian)
-gtest_discover_tests(modian_picture_window_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+# Each case starts the program on an X display of its own: what one run leaves
+# in a shared server (the pointer, its last window) has made the next one's
+# clicks go astray.
+set(display 201)
+foreach(case ShowsThePictureFromTheSiteUnderTheStrip
+             OpensThePanelWhenTheSiteIsDown
+             ClicksAndKeysWhileWaitingAreDropped)
+  add_test(NAME PictureLookupInWindow.${case}
+           COMMAND ${CMAKE_COMMAND} -E env MODIAN_XVFB_DISPLAY=:${display}
+                   ${PROJECT_SOURCE_DIR}/scripts/with-xvfb
+                   $<TARGET_FILE:modian_picture_window_tests>
+                   --gtest_filter=PictureLookupInWindow.${case})
+  set_tests_properties(PictureLookupInWindow.${case} PROPERTIES TIMEOUT 180)
+  math(EXPR display "${display} + 1")
+endforeach()
